@@ -17,9 +17,9 @@ struct Judgement {
     // where the sought quantity (the total resistance) has no box.
     std::optional<Quantity> entryBox;
     bool correct = false;
-    std::string mark;       // "○" or "×", for the mark cell of `QuestionNo`
-    int markCell = 0;       // the question whose mark cell it goes into
-    int score = 0;          // the score after this judgement
+    std::string mark; // "○" or "×", for the mark cell of `QuestionNo`
+    int markCell = 0; // the question whose mark cell it goes into
+    int score = 0;    // the score after this judgement
     bool questionScored = false;
     // After a wrong answer: "正解は" and the correct value, to be shown.
     std::optional<std::string> message;

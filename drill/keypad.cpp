@@ -6,8 +6,12 @@ namespace drill {
 
 namespace {
 
-constexpr int DigitRow(int d) { return d == 0 ? 3 : (9 - d) / 3; }
-constexpr int DigitColumn(int d) { return d == 0 ? 0 : (d - 1) % 3; }
+constexpr int DigitRow(int d) {
+    return d == 0 ? 3 : (9 - d) / 3;
+}
+constexpr int DigitColumn(int d) {
+    return d == 0 ? 0 : (d - 1) % 3;
+}
 
 const std::array<KeypadKey, kKeyCount> kKeys = {{
     {"０", "０", DigitRow(0), DigitColumn(0)},
@@ -26,7 +30,9 @@ const std::array<KeypadKey, kKeyCount> kKeys = {{
 
 } // namespace
 
-const KeypadKey& KeyOf(int index) { return kKeys.at(static_cast<std::size_t>(index)); }
+const KeypadKey& KeyOf(int index) {
+    return kKeys.at(static_cast<std::size_t>(index));
+}
 
 std::string PressKey(const std::string& entry, int index) {
     if (index == kClearKey) {

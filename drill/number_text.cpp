@@ -48,7 +48,9 @@ std::optional<CodePoint> DecodeAt(std::string_view text, std::size_t pos) {
     return CodePoint{value, length};
 }
 
-bool IsSkipped(char32_t c) { return c == U' ' || c == U'\t' || c == U'\n' || c == U'\u3000'; }
+bool IsSkipped(char32_t c) {
+    return c == U' ' || c == U'\t' || c == U'\n' || c == U'\u3000';
+}
 
 // The half-width character a code point stands for in a number, or 0 when it
 // cannot be part of one.
@@ -155,8 +157,8 @@ std::string PlainNumberText(float value) {
     // Seven significant digits of the value as d.dddddde±x, then the point
     // moved to where the exponent puts it.
     char scientific[32];
-    const auto result = std::to_chars(scientific, scientific + sizeof scientific,
-                                      std::fabs(value), std::chars_format::scientific, 6);
+    const auto result = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
+                                      std::chars_format::scientific, 6);
     const std::string_view text(scientific, result.ptr - scientific);
     const std::size_t e = text.find('e');
     std::string digits(text.substr(0, 1));

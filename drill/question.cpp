@@ -4,7 +4,9 @@
 
 namespace drill {
 
-AskedKind KindOf(const DrillState& state) { return static_cast<AskedKind>(state.Kind); }
+AskedKind KindOf(const DrillState& state) {
+    return static_cast<AskedKind>(state.Kind);
+}
 
 void DrawQuestion(DrillState& state, RandomSource& random, const Clock& clock) {
     // Rounding u x 3 gives 0 for u below 1/6; redrawing the 0 leaves current

@@ -1,0 +1,18 @@
+#include "form1.h"
+#include "random_source.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ohm-drill"));
+    QApplication::setApplicationDisplayName(QStringLiteral("オームの法則（直列）"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+
+    drill::MixingRandom random;
+    drill::SystemClock clock;
+    Form1 form(random, clock);
+    QObject::connect(&form, &Form1::programEnded, &app, &QApplication::quit, Qt::QueuedConnection);
+    form.show();
+    return QApplication::exec();
+}

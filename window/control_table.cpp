@@ -1,0 +1,193 @@
+#include "control_table.h"
+
+#include "keypad.h"
+
+namespace control_table {
+
+namespace {
+
+constexpr FontSpec kBanner{Face::Proportional, 32, true};
+constexpr FontSpec kQuantity{Face::FixedPitch, 19, true};
+constexpr FontSpec kProgress{Face::Proportional, 21, true};
+constexpr FontSpec kMark{Face::FixedPitch, 21, true};
+constexpr FontSpec kScore{Face::Proportional, 24, true};
+constexpr FontSpec kValue{Face::Proportional, 16, true};
+constexpr FontSpec kClearKey{Face::Proportional, 13, true};
+constexpr FontSpec kCredit{Face::Proportional, 11, false};
+
+constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignVCenter;
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
+
+// A quantity label: a white caption on the window's black whose blank run
+// the value box lies over.
+ControlSpec QuantityLabel(const char* name, QRect geometry, const char* caption) {
+    return {Kind::Label,
+            name,
+            geometry,
+            QString::fromUtf8(caption),
+            kQuantity,
+            Colour::ButtonText,
+            Colour::HighlightText,
+            kTopLeft};
+}
+
+// A value box: disabled, centred, showing what the question gives.
+ControlSpec ValueBox(const char* name, QRect geometry, const char* text) {
+    return {Kind::TextBox,   name,     geometry, QString::fromUtf8(text), kValue, Colour::Default,
+            Colour::Default, kCentred, false};
+}
+
+std::vector<ControlSpec> Build() {
+    std::vector<ControlSpec> rows = {
+        {Kind::Label,
+         "Label1",
+         {8, 0, 345, 41},
+         "電流・電圧・抵抗の練習",
+         kBanner,
+         Colour::DarkBlue,
+         Colour::Yellow,
+         kTopLeft,
+         true,
+         true,
+         true},
+        {Kind::Label,
+         "Label10",
+         {360, 16, 241, 25},
+         "",
+         kWindowFont,
+         Colour::ButtonText,
+         Colour::HighlightText,
+         kTopLeft},
+        {Kind::Label,
+         "Label8",
+         {592, 72, 161, 25},
+         "得点　　　　　　点",
+         kProgress,
+         Colour::ButtonText,
+         Colour::HighlightText,
+         kTopLeft},
+        {Kind::Label,
+         "Label9",
+         {592, 152, 169, 25},
+         "",
+         kWindowFont,
+         Colour::ButtonText,
+         Colour::Yellow,
+         kTopLeft,
+         true,
+         false},
+        QuantityLabel("Label4", {112, 48, 145, 17}, "Ｅ１＝　　　Ｖ"),
+        QuantityLabel("Label6", {336, 48, 145, 17}, "Ｅ２＝　　　Ｖ"),
+        QuantityLabel("Label2", {112, 144, 145, 17}, "Ｒ１＝　　　Ω"),
+        QuantityLabel("Label5", {336, 144, 145, 17}, "Ｒ２＝　　　Ω"),
+        QuantityLabel("Label7", {264, 240, 121, 17}, "Ｅ＝　　　Ｖ"),
+        QuantityLabel("Label3", {56, 272, 121, 17}, "Ｉ＝　　　Ａ"),
+
+        ValueBox("Text4", {176, 40, 57, 25}, "ｅ１"),
+        ValueBox("Text9", {400, 40, 57, 25}, "ｅ２"),
+        ValueBox("Text5", {176, 136, 57, 25}, "ｒ１"),
+        ValueBox("Text8", {400, 136, 57, 25}, "ｒ２"),
+        ValueBox("Text10", {304, 232, 57, 25}, "e"),
+        ValueBox("Text6", {96, 264, 57, 28}, ""),
+        {Kind::TextBox,
+         "Text12",
+         {640, 64, 81, 33},
+         "",
+         kScore,
+         Colour::Default,
+         Colour::Default,
+         kCentred},
+        {Kind::TextBox,
+         "Text7",
+         {584, 304, 145, 33},
+         "",
+         kWindowFont,
+         Colour::Default,
+         Colour::Default,
+         kRight},
+        {Kind::TextBox,
+         "Text11",
+         {600, 552, 185, 20},
+         "オームの法則ドリル　Ver. 1.00",
+         kCredit,
+         Colour::Default,
+         Colour::Default,
+         Qt::AlignLeft | Qt::AlignVCenter,
+         false},
+    };
+
+    // The progress and mark cells as created; start-up moves them into rows.
+    for (int i = 1; i <= 10; ++i) {
+        rows.push_back({Kind::TextBox,
+                        ElementName("Text1", i),
+                        {104 + 40 * (i - 1), 496, 41, 33},
+                        "",
+                        kProgress,
+                        Colour::Default,
+                        Colour::Default,
+                        kCentred,
+                        false});
+    }
+    for (int i = 1; i <= 10; ++i) {
+        rows.push_back({Kind::TextBox,
+                        ElementName("Text2", i),
+                        {104 + 40 * (i - 1), 528, 41, 33},
+                        "",
+                        kMark,
+                        Colour::Default,
+                        Colour::Default,
+                        kCentred,
+                        false});
+    }
+
+    rows.push_back({Kind::Button, "Command1", {688, 8, 97, 33}, "終　了", kValue});
+    // The keypad: 49 x 33 buttons at steps of 48 across and 32 down, so that
+    // neighbours share their edge pixels.
+    for (int index = 0; index < drill::kKeyCount; ++index) {
+        const drill::KeypadKey& key = drill::KeyOf(index);
+        rows.push_back({Kind::Button,
+                        ElementName("Command2", index),
+                        {584 + 48 * key.column, 336 + 32 * key.row, 49, 33},
+                        QString::fromUtf8(key.caption),
+                        index == drill::kClearKey ? kClearKey : kWindowFont});
+    }
+    rows.push_back({Kind::Button, "Command3", {584, 464, 145, 33}, "入　　力", kWindowFont});
+    rows.push_back({Kind::Button, "Command5", {736, 464, 57, 33}, "次", kWindowFont});
+    return rows;
+}
+
+} // namespace
+
+const FontSpec kWindowFont{Face::Proportional, 19, true};
+
+const std::vector<ControlSpec>& Controls() {
+    static const std::vector<ControlSpec> rows = Build();
+    return rows;
+}
+
+QString ElementName(const char* array, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
+
+QFont MakeFont(const FontSpec& spec) {
+    QFont font;
+    // The faces of Japanese Windows where they are installed, else the IPA
+    // gothic faces of the same kind.
+    const QStringList proportional = {QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic"};
+    const QStringList fixedPitch = {QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic"};
+    font.setFamilies(spec.face == Face::Proportional ? proportional : fixedPitch);
+    font.setStyleHint(spec.face == Face::Proportional ? QFont::SansSerif : QFont::Monospace);
+    font.setPixelSize(spec.pixelSize);
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QPoint ProgressCellPlace(int i) {
+    return {50 + 36 * i, 445};
+}
+QPoint MarkCellPlace(int i) {
+    return {50 + 36 * i, 477};
+}
+
+} // namespace control_table
