@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "random_source.h"
+#include "startup_probe.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     drill::SystemClock clock;
     Form1 form(random, clock);
     QObject::connect(&form, &Form1::programEnded, &app, &QApplication::quit, Qt::QueuedConnection);
+    startup_probe::ReportFirstPaint(form, [&form] { return form.State().Kind != 0; });
     form.show();
     return QApplication::exec();
 }
