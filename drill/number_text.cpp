@@ -45,6 +45,13 @@ std::optional<CodePoint> DecodeAt(std::string_view text, std::size_t pos) {
         }
         value = (value << 6) | (byte(i) & 0x3F);
     }
+    // An overlong form (a blank or digit in more bytes than it needs), a
+    // surrogate or a value past the last code point is not UTF-8 either.
+    constexpr char32_t kSmallestOfLength[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (value < kSmallestOfLength[length] || value > 0x10FFFF ||
+        (value >= 0xD800 && value <= 0xDFFF)) {
+        return std::nullopt;
+    }
     return CodePoint{value, length};
 }
 
