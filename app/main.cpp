@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "program_identity.h"
 #include "random_source.h"
 #include "startup_probe.h"
 
@@ -6,9 +7,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ohm-drill"));
-    QApplication::setApplicationDisplayName(QStringLiteral("オームの法則（直列）"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    program_identity::Apply();
 
     drill::MixingRandom random;
     drill::SystemClock clock;
