@@ -15,8 +15,10 @@ packages=(
   xvfb xauth imagemagick
   # benchmarks, sanitizers and the fuzzer
   libbenchmark-dev clang libclang-rt-14-dev valgrind
-  # the .deb package and its checks
-  dpkg-dev file desktop-file-utils appstream
+  # the .deb package and its checks; finding the window on a virtual display
+  dpkg-dev file desktop-file-utils appstream x11-utils
+  # regenerating the icon's images from their sources (scripts/make-icons.sh)
+  librsvg2-bin python3
 )
 
 missing=()
