@@ -2,6 +2,8 @@
 
 #include "keypad.h"
 
+#include <QFontDatabase>
+
 namespace control_table {
 
 namespace {
@@ -170,12 +172,32 @@ QString ElementName(const char* array, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
 }
 
+namespace {
+
+// The first of the faces that is installed, alone; the whole list when none
+// is. A font that names a list of faces has the toolkit look up fallback
+// faces for each of its sizes and scripts at once, a search through all the
+// system's fonts that start-up need not pay when the face is there.
+QStringList FirstInstalled(const QStringList& faces) {
+    for (const QString& face : faces) {
+        if (QFontDatabase::hasFamily(face)) {
+            return {face};
+        }
+    }
+    return faces;
+}
+
+} // namespace
+
 QFont MakeFont(const FontSpec& spec) {
     QFont font;
     // The faces of Japanese Windows where they are installed, else the IPA
-    // gothic faces of the same kind.
-    const QStringList proportional = {QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic"};
-    const QStringList fixedPitch = {QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic"};
+    // gothic faces of the same kind. The fonts are installed or not for the
+    // whole run, so they are looked up once.
+    static const QStringList proportional =
+        FirstInstalled({QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic"});
+    static const QStringList fixedPitch =
+        FirstInstalled({QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic"});
     font.setFamilies(spec.face == Face::Proportional ? proportional : fixedPitch);
     font.setStyleHint(spec.face == Face::Proportional ? QFont::SansSerif : QFont::Monospace);
     font.setPixelSize(spec.pixelSize);
