@@ -9,6 +9,8 @@ packages=(
   g++ make cmake ninja-build pkg-config clang-format
   # the toolkit and its platform plugins (xcb, offscreen)
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  # the toolkit's platform layer, through which the tests switch accessibility on
+  qt6-base-private-dev
   # the Japanese gothic faces the window asks for
   fonts-ipafont-gothic
   # a display for running and screenshotting the window without a desktop

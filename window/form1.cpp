@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "circuit_figure.h"
 #include "control_table.h"
 #include "flow.h"
@@ -94,6 +95,7 @@ template <typename Control> Control* Named(const QWidget* form, const QString& n
 
 Form1::Form1(drill::RandomSource& random, const drill::Clock& clock, QWidget* parent)
     : QWidget(parent), random_(random), clock_(clock) {
+    accessibility::InstallFactory();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(control_table::kTitle);
     setFont(control_table::MakeFont(control_table::kWindowFont));
@@ -105,6 +107,7 @@ Form1::Form1(drill::RandomSource& random, const drill::Clock& clock, QWidget* pa
     resize(control_table::kClientSize);
 
     CreateControls();
+    DescribeForScreenReaders();
     BindHandlers();
     SetTabOrder();
     Form_Load();
@@ -150,6 +153,13 @@ void Form1::CreateControls() {
     // The score can take the focus and be read, but only a correct answer
     // changes it.
     Text12->setReadOnly(true);
+}
+
+void Form1::DescribeForScreenReaders() {
+    accessibility::DescribeControls(*this);
+    for (const drill::Quantity quantity : drill::kPairedQuantities) {
+        accessibility::DescribePair(*QuantityLabel(quantity), *ValueBox(quantity), quantity);
+    }
 }
 
 void Form1::BindHandlers() {
@@ -224,6 +234,7 @@ void Form1::NewQuestion() {
         AskResistance();
         break;
     }
+    accessibility::DescribeQuestion(*this, state_);
 }
 
 // The three kinds differ only in their rows of the layout table.
@@ -278,6 +289,9 @@ void Form1::Command3_Click() {
         Label9->show();
     }
     Text7->clear();
+    if (QLineEdit* markCell = Text2(judgement.markCell)) {
+        accessibility::AnnounceJudgement(*markCell, *Label9, judgement.correct);
+    }
 }
 
 void Form1::Command5_Click() {

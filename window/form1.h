@@ -44,6 +44,7 @@ class Form1 : public QWidget {
 
   private:
     void CreateControls();
+    void DescribeForScreenReaders();
     void BindHandlers();
     void SetTabOrder();
     void CentreOnScreen();
