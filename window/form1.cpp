@@ -64,10 +64,15 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
         break;
     }
     case Kind::TextBox: {
-        auto* box = new QLineEdit(spec.text, parent);
+        // The box gets its text only once it has its font: a box created with
+        // a text lays it out at once in the toolkit's default face, and
+        // loading that face costs start-up a search through the system's fonts.
+        auto* box = new QLineEdit(parent);
+        box->setFont(control_table::MakeFont(spec.font));
         // No limit on the length of a text: a pasted page stays whole.
         box->setMaxLength(INT_MAX);
         box->setAlignment(spec.alignment);
+        box->setText(spec.text);
         control = box;
         break;
     }
