@@ -21,7 +21,13 @@ packages=(
   dpkg-dev file desktop-file-utils appstream x11-utils
   # regenerating the icon's images from their sources (scripts/make-icons.sh)
   librsvg2-bin python3
+  # the environment tests: tracing the files and sockets the drill opens, and
+  # the Japanese and decimal-comma locales it is run in
+  strace locales
 )
+
+# The locales the environment tests run the drill in, besides C.
+locales=(ja_JP.UTF-8 de_DE.UTF-8)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,15 +36,34 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
 if [ "$(id -u)" -ne 0 ]; then
   sudo=sudo
 else
   sudo=
 fi
-echo "installing: ${missing[*]}"
-$sudo apt-get update
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "installing: ${missing[*]}"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# Generates the locales that are not there yet (locale -a spells them
+# "ja_JP.utf8"). A machine that cannot generate them still builds; the tests
+# that need them say so and skip.
+missing_locales=()
+for l in "${locales[@]}"; do
+  if ! locale -a 2>/dev/null | grep -qix "${l%%.*}.utf8"; then
+    missing_locales+=("$l")
+  fi
+done
+if [ ${#missing_locales[@]} -ne 0 ]; then
+  echo "generating locales: ${missing_locales[*]}"
+  for l in "${missing_locales[@]}"; do
+    if grep -q "^# *$l UTF-8" /etc/locale.gen; then
+      $sudo sed -i "s/^# *\($l UTF-8\)/\1/" /etc/locale.gen
+    elif ! grep -q "^$l UTF-8" /etc/locale.gen; then
+      echo "$l UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+    fi
+  done
+  $sudo locale-gen || echo "could not generate ${missing_locales[*]}; their tests will skip"
+fi
