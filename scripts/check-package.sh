@@ -32,7 +32,9 @@ apt_get() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get -q -o DPkg::Lock::Timeout=300 "$@"
 }
 is_installed() {
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q ' installed$'
+    local status
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) || true
+    [[ $status == *" installed" ]]
 }
 
 work=$(mktemp -d)
@@ -52,7 +54,8 @@ cleanup() {
 trap cleanup EXIT
 
 make package BUILD_DIR="$build_dir"
-deb=$(ls -t "$build_dir"/"$package"_*.deb 2>/dev/null | head -n 1)
+debs=$(ls -t "$build_dir"/"$package"_*.deb 2>/dev/null) || true
+deb=${debs%%$'\n'*}
 [ -n "$deb" ] || fail "make package made no $package_*.deb in $build_dir"
 deb=$(realpath "$deb")
 step "checking $deb"
@@ -74,7 +77,7 @@ for size in "${icon_sizes[@]}"; do
         fail "the ${size}x${size} icon is $(identify -format '%wx%h' "$icon")"
 done
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg" ] || fail "no scalable icon"
-entry_value() { sed -n "s/^$1=//p" "$entry" | head -n 1; }
+entry_value() { sed -n "/^$1=/{s///p;q}" "$entry"; }
 [ "$(entry_value Icon)" = "$app_id" ] || fail "the entry's Icon is not $app_id"
 [ "$(entry_value Exec)" = "$package" ] || fail "the entry's Exec is not $package"
 
@@ -105,7 +108,8 @@ window=$(wait_for_window "$(entry_value StartupWMClass)" 30) ||
     fail "the installed program showed no window: $(cat "$work/program.log")"
 title=$(xprop -id "$window" _NET_WM_NAME | sed -n 's/^[^"]*"\(.*\)"$/\1/p')
 [ "$title" = "$(entry_value Name)" ] || fail "the window's title is '$title'"
-xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the window has no icon"
+icons=$(xprop -id "$window" _NET_WM_ICON)
+[[ $icons == *"Icon (32 x 32)"* ]] || fail "the window has no icon"
 sleep 2
 kill -0 "$program_pid" 2>/dev/null || fail "the installed program ended by itself"
 step "the installed program shows its window '$title'"

@@ -32,13 +32,19 @@ start_virtual_display() {
 }
 
 wait_for_window() {
-    local class=$1 seconds=$2 tries window
+    local class=$1 seconds=$2 tries windows window info
+    # Whole outputs are read first and then searched: a reader that stops
+    # early (grep -q, awk's exit) would break the pipe under pipefail.
     for ((tries = 0; tries < seconds * 10; tries++)); do
-        window=$(xwininfo -root -children 2>/dev/null |
-            awk -v c="(\"$class\" \"$class\")" 'index($0, c) { print $1; exit }')
-        if [ -n "$window" ] && xwininfo -id "$window" | grep -q 'Map State: IsViewable'; then
-            echo "$window"
-            return 0
+        windows=$(xwininfo -root -children 2>/dev/null) || windows=
+        window=$(awk -v c="(\"$class\" \"$class\")" 'index($0, c) { print $1; exit }' \
+            <<<"$windows")
+        if [ -n "$window" ]; then
+            info=$(xwininfo -id "$window" 2>/dev/null) || info=
+            if [[ $info == *"Map State: IsViewable"* ]]; then
+                echo "$window"
+                return 0
+            fi
         fi
         sleep 0.1
     done
