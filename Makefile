@@ -27,7 +27,7 @@ BENCH_BUILD_DIR ?= build-bench
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DOHM_DRILL_BENCH=ON $(CMAKE_FLAGS)
-	cmake --build $(BENCH_BUILD_DIR)
+	cmake --build $(BENCH_BUILD_DIR) --target bench_programs
 	@bash bench/run.sh $(BENCH_BUILD_DIR)
 
 # The Debian package, $(BUILD_DIR)/ohm-drill_<version>_<arch>.deb.

@@ -50,9 +50,9 @@ stop_xvfb
 xvfb_pid=
 
 echo "handlers ..." >&2
-"$bin/handlers_bench" >>"$rows" 2>"$logs/handlers.log"
+"$bin/handlers_bench" --benchmark_color=false >>"$rows" 2>"$logs/handlers.log"
 echo "reading entries ..." >&2
-"$bin/entry_reading_bench" >>"$rows" 2>"$logs/entry-reading.log"
+"$bin/entry_reading_bench" --benchmark_color=false >>"$rows" 2>"$logs/entry-reading.log"
 echo "endurance, 100,000 questions ..." >&2
 "$bin/endurance" >>"$rows" 2>"$logs/endurance.log"
 
