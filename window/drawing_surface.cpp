@@ -20,6 +20,10 @@ void DrawingSurface::Cls() {
 void DrawingSurface::Paint(QPainter& painter) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
+    // A window pixel (x, y) is the square from (x, y) to (x + 1, y + 1); a
+    // line through the squares' centres lights exactly the device pixels of
+    // the window pixels it passes, on any screen density.
+    painter.translate(0.5, 0.5);
     for (const Stroke& stroke : strokes_) {
         // One pixel of the window wide: a square pen of width 1 in the
         // window's units, which a denser screen draws with more device pixels.

@@ -194,9 +194,11 @@ void Form1::CentreOnScreen() {
     if (screen == nullptr) {
         return;
     }
-    QRect frame(QPoint(), control_table::kClientSize);
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    // The client area is centred; move() would place the frame's corner
+    // there and push the client area off centre by the border and title bar.
+    QRect client(QPoint(), control_table::kClientSize);
+    client.moveCenter(screen->availableGeometry().center());
+    setGeometry(client);
 }
 
 void Form1::Form_Load() {
