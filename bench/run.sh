@@ -15,8 +15,11 @@ rows=$logs/rows.tsv
 : >"$rows"
 
 # Qt asks for a runtime directory of its own; give it one rather than a warning.
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-chmod 700 "$XDG_RUNTIME_DIR"
+own_runtime_dir=
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  own_runtime_dir=$(mktemp -d)
+  export XDG_RUNTIME_DIR=$own_runtime_dir
+fi
 
 # One virtual X server for all X runs, on a display number it picks itself.
 xvfb_pid=
@@ -26,7 +29,13 @@ stop_xvfb() {
     wait "$xvfb_pid" 2>/dev/null || true
   fi
 }
-trap stop_xvfb EXIT
+clean_up() {
+  stop_xvfb
+  if [ -n "$own_runtime_dir" ]; then
+    rm -rf "$own_runtime_dir"
+  fi
+}
+trap clean_up EXIT
 display_file=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>"$logs/xvfb.log" &
 xvfb_pid=$!
