@@ -48,13 +48,22 @@ x_display=:$(head -n1 "$display_file")
 rm -f "$display_file"
 
 echo "start-up under Xvfb ($runs runs of each) ..." >&2
-env -u QT_QPA_PLATFORM DISPLAY="$x_display" QT_QPA_PLATFORM=xcb \
-  "$bin/startup_compare" Xvfb "$runs" "$drill" "$bin/bare_window" 1.15 \
+env DISPLAY="$x_display" QT_QPA_PLATFORM=xcb \
+  "$bin/startup_compare" "drill's first question, Xvfb" "$runs" "$drill" "$bin/bare_window" "bare window" 1.15 \
   >>"$rows" 2>"$logs/startup-xvfb.log"
 echo "start-up on the offscreen platform ($runs runs of each) ..." >&2
 env -u DISPLAY QT_QPA_PLATFORM=offscreen \
-  "$bin/startup_compare" offscreen "$runs" "$drill" "$bin/bare_window" - \
+  "$bin/startup_compare" "drill's first question, offscreen" "$runs" "$drill" "$bin/bare_window" "bare window" - \
   >>"$rows" 2>"$logs/startup-offscreen.log"
+# What showing Japanese text at all costs: the same bare window with one line
+# in the drill's window font, against the bare window and against the drill.
+echo "the toolkit's text floor under Xvfb ($runs runs of each) ..." >&2
+env DISPLAY="$x_display" QT_QPA_PLATFORM=xcb \
+  "$bin/startup_compare" "one Japanese label, Xvfb" "$runs" "$bin/bare_text_window" \
+  "$bin/bare_window" "bare window" - >>"$rows" 2>"$logs/startup-text-floor.log"
+env DISPLAY="$x_display" QT_QPA_PLATFORM=xcb \
+  "$bin/startup_compare" "drill's first question against one label, Xvfb" "$runs" "$drill" \
+  "$bin/bare_text_window" "window with one label" - >>"$rows" 2>"$logs/startup-text-drill.log"
 stop_xvfb
 xvfb_pid=
 
@@ -70,7 +79,7 @@ echo
 echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') on $(nproc) cores, $(uname -srm), $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 echo
 awk -F'\t' '
-  BEGIN { n = split("Measure\tOurs\tCompared against\tRatio / growth\tTarget\tMet", head, "\t") }
+  BEGIN { n = split("What\tFigure\tCompared against\tRatio / growth\tTarget\tMet", head, "\t") }
   { rows[NR] = $0 }
   END {
     for (i = 1; i <= n; i++) width[i] = length(head[i])

@@ -7,7 +7,8 @@
 // peak memory (maximum resident set size) are what the kernel reports for the
 // process when it has ended.
 //
-// usage: startup_compare LABEL RUNS OURS BARE TARGET
+// usage: startup_compare LABEL RUNS OURS BARE BARE_NAME TARGET
+//   BARE_NAME names the reference program in the table ("bare window");
 //   TARGET is the limit on the ratio ours / bare, or "-" for none.
 #include "table_row.h"
 
@@ -105,16 +106,17 @@ std::vector<double> Ratios(const std::vector<double>& ours, const std::vector<do
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 6) {
-        std::fprintf(stderr, "usage: %s LABEL RUNS OURS BARE TARGET\n", argv[0]);
+    if (argc != 7) {
+        std::fprintf(stderr, "usage: %s LABEL RUNS OURS BARE BARE_NAME TARGET\n", argv[0]);
         return 2;
     }
     const std::string label = argv[1];
     const int runs = std::atoi(argv[2]);
     const std::string ours = argv[3];
     const std::string bare = argv[4];
-    const bool hasTarget = std::string(argv[5]) != "-";
-    const double target = hasTarget ? std::atof(argv[5]) : 0;
+    const std::string bareName = argv[5];
+    const bool hasTarget = std::string(argv[6]) != "-";
+    const double target = hasTarget ? std::atof(argv[6]) : 0;
     setenv("OHM_DRILL_STARTUP_PROBE", "1", 1);
 
     try {
@@ -146,21 +148,21 @@ int main(int argc, char* argv[]) {
         const double memoryRatio = Median(Ratios(oursKib, bareKib));
         const std::string limit = hasTarget ? Format("<= %.2fx", target) : "-";
         PrintRow(
-            {Format("Start to first question painted, %s, median of %d alternating runs",
-                    label.c_str(), runs),
-             Format("%.1f ms", Median(oursMs)), Format("bare window %.1f ms", Median(bareMs)),
+            {Format("Start to first paint: %s, median of %d alternating runs", label.c_str(), runs),
+             Format("%.1f ms", Median(oursMs)),
+             Format("%s %.1f ms", bareName.c_str(), Median(bareMs)),
              Format("%.2fx (median of per-run ratios; p25-p75 %.2f-%.2f)", timeRatio,
                     Quantile(Ratios(oursMs, bareMs), 0.25), Quantile(Ratios(oursMs, bareMs), 0.75)),
              limit, hasTarget ? MetBelow(timeRatio, target) : "-"});
         // The processor time the two spend, which other work on the machine
         // changes far less than their wall time.
         const double cpuRatio = Median(Ratios(oursCpu, bareCpu));
-        PrintRow({Format("CPU time (user + system) to first question painted, %s", label.c_str()),
+        PrintRow({Format("CPU time (user + system) to first paint: %s", label.c_str()),
                   Format("%.1f ms", Median(oursCpu)),
-                  Format("bare window %.1f ms", Median(bareCpu)),
+                  Format("%s %.1f ms", bareName.c_str(), Median(bareCpu)),
                   Format("%.2fx (median of per-run ratios)", cpuRatio), "-", "-"});
-        PrintRow({Format("Peak memory (max RSS) to first question, %s", label.c_str()),
-                  Mebibytes(Median(oursKib)), "bare window " + Mebibytes(Median(bareKib)),
+        PrintRow({Format("Peak memory (max RSS) to first paint: %s", label.c_str()),
+                  Mebibytes(Median(oursKib)), bareName + " " + Mebibytes(Median(bareKib)),
                   Format("%.2fx (median of per-run ratios)", memoryRatio), limit,
                   hasTarget ? MetBelow(memoryRatio, target) : "-"});
     } catch (const std::exception& error) {
