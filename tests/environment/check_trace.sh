@@ -2,8 +2,8 @@
 # Runs a program under strace and checks what it did to the machine: it
 # reads no file of its own (only system libraries, fonts, locales, the Qt
 # plugins and fontconfig's caches), writes and creates nothing outside the
-# runtime directory that Qt makes for itself (/tmp/runtime-<user>), starts
-# no other program and opens no socket but local (AF_UNIX) ones.
+# runtime directory it is given (XDG_RUNTIME_DIR, Qt's), starts no other
+# program and opens no socket but local (AF_UNIX) ones.
 #
 #   check_trace.sh [--keep-home] SECONDS PROGRAM [ARGUMENTS...]
 #
@@ -38,6 +38,8 @@ if [ "$keep_home" = no ]; then
     mkdir "$HOME"
 fi
 export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 # LeakSanitizer cannot run under ptrace; the untraced runs look for leaks.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
@@ -67,7 +69,7 @@ home=${HOME:-}
 
 # One line per finding; the rules are the comments of the awk program.
 cat "$work"/trace.* | awk -v home="$home" -v program="$program" -v program_dir="$program_dir" \
-    -v font_config="${FONTCONFIG_FILE:-}" '
+    -v font_config="${FONTCONFIG_FILE:-}" -v runtime="$XDG_RUNTIME_DIR" '
 function quoted(s,    n, parts) {
     n = split(s, parts, "\"")
     return n >= 3 ? parts[2] : ""
@@ -87,7 +89,7 @@ function may_read(path) {
         under(path, home "/.config/fontconfig") || under(path, home "/.fonts") ||
         path == home "/.fonts.conf" || under(path, home "/.local/share/fonts"))
         return 1
-    if (path ~ /^\/tmp\/runtime-[^\/]+(\/|$)/)
+    if (under(path, runtime))
         return 1
     if (path == program || path == program_dir "/qt.conf" || path ~ ("^" program_dir "/[a-z]+$"))
         return 1
@@ -95,9 +97,9 @@ function may_read(path) {
         return 1
     return 0
 }
-# Writing and creating: only in the runtime directory Qt makes for itself.
+# Writing and creating: only in the runtime directory.
 function may_write(path) {
-    return path ~ /^\/tmp\/runtime-[^\/]+(\/|$)/
+    return under(path, runtime)
 }
 {
     call = $0
@@ -146,4 +148,4 @@ if [ -s "$work/unique" ]; then
     exit 1
 fi
 echo "PASS: $program made $calls traced calls; it read no file of its own, wrote nothing"
-echo "      outside Qt's runtime directory, started nothing and opened no network socket"
+echo "      outside its runtime directory, started nothing and opened no network socket"
