@@ -25,6 +25,8 @@ using control_table::Colour;
 using control_table::ControlSpec;
 using control_table::Kind;
 
+constexpr QColor kDisabledBoxText(48, 48, 48);
+
 QColor ColourOf(Colour colour, const QPalette& platform) {
     switch (colour) {
     case Colour::ButtonText:
@@ -73,6 +75,14 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
         box->setMaxLength(INT_MAX);
         box->setAlignment(spec.alignment);
         box->setText(spec.text);
+        if (!spec.enabled) {
+            // The given values, the question numbers and the marks are read at
+            // a glance: a disabled box keeps the platform's greyed ground but
+            // shows its text dark rather than in the faint disabled grey.
+            QPalette palette = box->palette();
+            palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledBoxText);
+            box->setPalette(palette);
+        }
         control = box;
         break;
     }
