@@ -119,28 +119,24 @@ std::vector<ControlSpec> Build() {
          false},
     };
 
-    // The progress and mark cells as created; start-up moves them into rows.
+    // The progress and mark cells as created, two rows of ten; start-up moves
+    // them into their places.
+    const auto cell = [](const char* array, int i, int top, FontSpec font) {
+        return ControlSpec{Kind::TextBox,
+                           ElementName(array, i),
+                           {104 + 40 * (i - 1), top, 41, 33},
+                           "",
+                           font,
+                           Colour::Default,
+                           Colour::Default,
+                           kCentred,
+                           false};
+    };
     for (int i = 1; i <= 10; ++i) {
-        rows.push_back({Kind::TextBox,
-                        ElementName("Text1", i),
-                        {104 + 40 * (i - 1), 496, 41, 33},
-                        "",
-                        kProgress,
-                        Colour::Default,
-                        Colour::Default,
-                        kCentred,
-                        false});
+        rows.push_back(cell("Text1", i, 496, kProgress));
     }
     for (int i = 1; i <= 10; ++i) {
-        rows.push_back({Kind::TextBox,
-                        ElementName("Text2", i),
-                        {104 + 40 * (i - 1), 528, 41, 33},
-                        "",
-                        kMark,
-                        Colour::Default,
-                        Colour::Default,
-                        kCentred,
-                        false});
+        rows.push_back(cell("Text2", i, 528, kMark));
     }
 
     rows.push_back({Kind::Button, "Command1", {688, 8, 97, 33}, "終　了", kValue});

@@ -165,6 +165,15 @@ void Form1::CreateControls() {
     Command3 = Named<QPushButton>(this, "Command3");
     Command5 = Named<QPushButton>(this, "Command5");
 
+    // The label and value box that show each quantity, in the order of
+    // drill::kPairedQuantities: R1, R2, E1, E2, E, I.
+    pairs_ = {{{Label2, Text5},
+               {Label5, Text8},
+               {Label4, Text4},
+               {Label6, Text9},
+               {Label7, Text10},
+               {Label3, Text6}}};
+
     // The score can take the focus and be read, but only a correct answer
     // changes it.
     Text12->setReadOnly(true);
@@ -173,7 +182,7 @@ void Form1::CreateControls() {
 void Form1::DescribeForScreenReaders() {
     accessibility::DescribeControls(*this);
     for (const drill::Quantity quantity : drill::kPairedQuantities) {
-        accessibility::DescribePair(*QuantityLabel(quantity), *ValueBox(quantity), quantity);
+        accessibility::DescribePair(*PairOf(quantity).label, *PairOf(quantity).box, quantity);
     }
 }
 
@@ -269,10 +278,10 @@ void Form1::ShowQuestion(const drill::LaidOutQuestion& question) {
     Label10->setText(QString::fromStdString(question.title));
     for (const drill::Quantity quantity : drill::kPairedQuantities) {
         const drill::PairView& pair = question.pairs[drill::PairIndex(quantity)];
-        QuantityLabel(quantity)->setVisible(pair.visible);
-        ValueBox(quantity)->setVisible(pair.visible);
+        PairOf(quantity).label->setVisible(pair.visible);
+        PairOf(quantity).box->setVisible(pair.visible);
         if (pair.text) {
-            ValueBox(quantity)->setText(QString::fromStdString(*pair.text));
+            PairOf(quantity).box->setText(QString::fromStdString(*pair.text));
         }
     }
 }
@@ -292,7 +301,7 @@ void Form1::Command3_Click() {
         return;
     }
     if (judgement.entryBox) {
-        ValueBox(*judgement.entryBox)->setText(entry);
+        PairOf(*judgement.entryBox).box->setText(entry);
     }
     drill::Apply(state_, judgement);
     if (QLineEdit* markCell = Text2(judgement.markCell)) {
@@ -344,42 +353,6 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
     surface_.Paint(painter);
 }
 
-QLabel* Form1::QuantityLabel(drill::Quantity quantity) const {
-    switch (quantity) {
-    case drill::Quantity::R1:
-        return Label2;
-    case drill::Quantity::R2:
-        return Label5;
-    case drill::Quantity::E1:
-        return Label4;
-    case drill::Quantity::E2:
-        return Label6;
-    case drill::Quantity::E:
-        return Label7;
-    case drill::Quantity::I:
-        return Label3;
-    case drill::Quantity::R:
-        break;
-    }
-    return nullptr;
-}
-
-QLineEdit* Form1::ValueBox(drill::Quantity quantity) const {
-    switch (quantity) {
-    case drill::Quantity::R1:
-        return Text5;
-    case drill::Quantity::R2:
-        return Text8;
-    case drill::Quantity::E1:
-        return Text4;
-    case drill::Quantity::E2:
-        return Text9;
-    case drill::Quantity::E:
-        return Text10;
-    case drill::Quantity::I:
-        return Text6;
-    case drill::Quantity::R:
-        break;
-    }
-    return nullptr;
+const Form1::QuantityPair& Form1::PairOf(drill::Quantity quantity) const {
+    return pairs_.at(drill::PairIndex(quantity));
 }

@@ -56,8 +56,12 @@ class Form1 : public QWidget {
     void ShowQuestion(const drill::LaidOutQuestion& question);
     void EndProgram();
 
-    QLabel* QuantityLabel(drill::Quantity quantity) const;
-    QLineEdit* ValueBox(drill::Quantity quantity) const;
+    // A quantity's label and the value box that lies over its blank run.
+    struct QuantityPair {
+        QLabel* label = nullptr;
+        QLineEdit* box = nullptr;
+    };
+    const QuantityPair& PairOf(drill::Quantity quantity) const;
 
     drill::RandomSource& random_;
     const drill::Clock& clock_;
@@ -85,6 +89,8 @@ class Form1 : public QWidget {
     QLineEdit* Text10 = nullptr;
     QLineEdit* Text11 = nullptr;
     QLineEdit* Text12 = nullptr;
+    std::array<QuantityPair, drill::kPairedQuantities.size()> pairs_{};
+
     ControlArray<QLineEdit, 1, 10> Text1;
     ControlArray<QLineEdit, 1, 10> Text2;
     QPushButton* Command1 = nullptr;
