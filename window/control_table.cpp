@@ -185,7 +185,7 @@ QStringList FirstInstalled(const QStringList& faces) {
 
 } // namespace
 
-QFont MakeFont(const FontSpec& spec) {
+QFont MakeFont(const FontSpec& wanted) {
     QFont font;
     // The faces of Japanese Windows where they are installed, else the IPA
     // gothic faces of the same kind. The fonts are installed or not for the
@@ -194,10 +194,10 @@ QFont MakeFont(const FontSpec& spec) {
         FirstInstalled({QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic"});
     static const QStringList fixedPitch =
         FirstInstalled({QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic"});
-    font.setFamilies(spec.face == Face::Proportional ? proportional : fixedPitch);
-    font.setStyleHint(spec.face == Face::Proportional ? QFont::SansSerif : QFont::Monospace);
-    font.setPixelSize(spec.pixelSize);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setFamilies(wanted.face == Face::Proportional ? proportional : fixedPitch);
+    font.setStyleHint(wanted.face == Face::Proportional ? QFont::SansSerif : QFont::Monospace);
+    font.setPixelSize(wanted.pixelSize);
+    font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
     return font;
 }
 

@@ -45,7 +45,7 @@ const std::vector<ControlSpec>& Controls();
 // The name of element `index` of a control array: "Text1(3)".
 QString ElementName(const char* array, int index);
 
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontSpec& wanted);
 
 // The window.
 inline const QString kTitle = QStringLiteral("オームの法則（直列）");

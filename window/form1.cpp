@@ -43,15 +43,15 @@ QColor ColourOf(Colour colour, const QPalette& platform) {
     return {};
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
+QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::Label: {
-        auto* label = new QLabel(spec.text, parent);
-        label->setAlignment(spec.alignment);
+        auto* label = new QLabel(row.text, parent);
+        label->setAlignment(row.alignment);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(false);
-        if (spec.bordered) {
+        if (row.bordered) {
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
             label->setLineWidth(1);
         }
@@ -59,8 +59,8 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
         // to fit its caption.
         label->setAutoFillBackground(true);
         QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, ColourOf(spec.back, QGuiApplication::palette()));
-        palette.setColor(QPalette::WindowText, ColourOf(spec.fore, QGuiApplication::palette()));
+        palette.setColor(QPalette::Window, ColourOf(row.back, QGuiApplication::palette()));
+        palette.setColor(QPalette::WindowText, ColourOf(row.fore, QGuiApplication::palette()));
         label->setPalette(palette);
         control = label;
         break;
@@ -70,12 +70,12 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
         // a text lays it out at once in the toolkit's default face, and
         // loading that face costs start-up a search through the system's fonts.
         auto* box = new QLineEdit(parent);
-        box->setFont(control_table::MakeFont(spec.font));
+        box->setFont(control_table::MakeFont(row.font));
         // No limit on the length of a text: a pasted page stays whole.
         box->setMaxLength(INT_MAX);
-        box->setAlignment(spec.alignment);
-        box->setText(spec.text);
-        if (!spec.enabled) {
+        box->setAlignment(row.alignment);
+        box->setText(row.text);
+        if (!row.enabled) {
             // The given values, the question numbers and the marks are read at
             // a glance: a disabled box keeps the platform's greyed ground but
             // shows its text dark rather than in the faint disabled grey.
@@ -87,18 +87,18 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
         break;
     }
     case Kind::Button: {
-        auto* button = new QPushButton(spec.text, parent);
+        auto* button = new QPushButton(row.text, parent);
         button->setAutoDefault(false);
         button->setDefault(false);
         control = button;
         break;
     }
     }
-    control->setObjectName(spec.name);
-    control->setFont(control_table::MakeFont(spec.font));
-    control->setGeometry(spec.geometry);
-    control->setEnabled(spec.enabled);
-    control->setVisible(spec.visible);
+    control->setObjectName(row.name);
+    control->setFont(control_table::MakeFont(row.font));
+    control->setGeometry(row.geometry);
+    control->setEnabled(row.enabled);
+    control->setVisible(row.visible);
     return control;
 }
 
@@ -131,8 +131,8 @@ Form1::Form1(drill::RandomSource& random, const drill::Clock& clock, QWidget* pa
 }
 
 void Form1::CreateControls() {
-    for (const ControlSpec& spec : control_table::Controls()) {
-        CreateControl(spec, this);
+    for (const ControlSpec& row : control_table::Controls()) {
+        CreateControl(row, this);
     }
     Label1 = Named<QLabel>(this, "Label1");
     Label2 = Named<QLabel>(this, "Label2");
