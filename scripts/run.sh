@@ -10,5 +10,5 @@ fi
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"
 fi
-echo "No display found: opening the drill on a virtual X display (Xvfb)." >&2
+echo "No display found: opening the drill on a virtual X display (Xvfb); Ctrl+C ends it." >&2
 exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" "$program"
