@@ -6,14 +6,30 @@
 #include <QSize>
 #include <QString>
 
+#include <iterator>
+
 namespace program_identity {
 
-QIcon ProgramIcon() {
+namespace {
+
+QIcon IconUpTo(int largestSize) {
     QIcon icon;
     for (const int size : program_names::kIconSizes) {
-        icon.addFile(QStringLiteral(":/icons/ohm-drill-%1.png").arg(size), QSize(size, size));
+        if (size <= largestSize) {
+            icon.addFile(QStringLiteral(":/icons/ohm-drill-%1.png").arg(size), QSize(size, size));
+        }
     }
     return icon;
+}
+
+} // namespace
+
+QIcon ProgramIcon() {
+    return IconUpTo(program_names::kIconSizes[std::size(program_names::kIconSizes) - 1]);
+}
+
+QIcon WindowIcon() {
+    return IconUpTo(kLargestWindowIconSize);
 }
 
 void Apply() {
@@ -22,7 +38,7 @@ void Apply() {
     QCoreApplication::setOrganizationName(QString::fromUtf8(program_names::kCompanyName));
     QGuiApplication::setApplicationDisplayName(QString::fromUtf8(program_names::kProductName));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(program_names::kDesktopFileName));
-    QGuiApplication::setWindowIcon(ProgramIcon());
+    QGuiApplication::setWindowIcon(WindowIcon());
 }
 
 } // namespace program_identity

@@ -175,8 +175,11 @@ namespace {
 // faces for each of its sizes and scripts at once, a search through all the
 // system's fonts that start-up need not pay when the face is there.
 QStringList FirstInstalled(const QStringList& faces) {
+    // The installed faces by their own names: asking for one name at a time
+    // would also have fontconfig work out every alias of each name.
+    static const QStringList installed = QFontDatabase::families();
     for (const QString& face : faces) {
-        if (QFontDatabase::hasFamily(face)) {
+        if (installed.contains(face, Qt::CaseInsensitive)) {
             return {face};
         }
     }

@@ -189,8 +189,11 @@ void ProgramResourcesTest::programIconHoldsEverySizeAsDrawn() {
 
 void ProgramResourcesTest::everyWindowCarriesTheProgramIcon() {
     const QWidget window;
+    QCOMPARE(window.windowIcon().availableSizes(), program_identity::WindowIcon().availableSizes());
     QCOMPARE(window.windowIcon().availableSizes(),
-             program_identity::ProgramIcon().availableSizes());
+             (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
+    QCOMPARE(Comparable(window.windowIcon().pixmap(QSize(32, 32), 1.0).toImage()),
+             Comparable(IconImage(32)));
 }
 
 // The group holds the three classic images, each at its own colour depth, in
