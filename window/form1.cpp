@@ -43,11 +43,17 @@ QColor ColourOf(Colour colour, const QPalette& platform) {
     return {};
 }
 
+// Every control gets its text only once it has its font: a control given a
+// text first lays it out at once in the toolkit's default face, and loading
+// that face costs start-up a search through the system's fonts.
 QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
+    const QFont font = control_table::MakeFont(row.font);
     QWidget* control = nullptr;
     switch (row.kind) {
     case Kind::Label: {
-        auto* label = new QLabel(row.text, parent);
+        auto* label = new QLabel(parent);
+        label->setFont(font);
+        label->setText(row.text);
         label->setAlignment(row.alignment);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(false);
@@ -66,11 +72,8 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
         break;
     }
     case Kind::TextBox: {
-        // The box gets its text only once it has its font: a box created with
-        // a text lays it out at once in the toolkit's default face, and
-        // loading that face costs start-up a search through the system's fonts.
         auto* box = new QLineEdit(parent);
-        box->setFont(control_table::MakeFont(row.font));
+        box->setFont(font);
         // No limit on the length of a text: a pasted page stays whole.
         box->setMaxLength(INT_MAX);
         box->setAlignment(row.alignment);
@@ -87,7 +90,9 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
         break;
     }
     case Kind::Button: {
-        auto* button = new QPushButton(row.text, parent);
+        auto* button = new QPushButton(parent);
+        button->setFont(font);
+        button->setText(row.text);
         button->setAutoDefault(false);
         button->setDefault(false);
         control = button;
@@ -95,7 +100,6 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     }
     }
     control->setObjectName(row.name);
-    control->setFont(control_table::MakeFont(row.font));
     control->setGeometry(row.geometry);
     control->setEnabled(row.enabled);
     control->setVisible(row.visible);
